@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace testsupport {
+namespace fakes {
 
 // Wraps a real System and takes the wait out of it: the version query and the trace go
 // to the wrapped system, the sleeps are only counted. Runs the install against a real
@@ -28,4 +28,4 @@ private:
     std::vector<std::uint32_t> m_sleeps;
 };
 
-}  // namespace testsupport
+}  // namespace fakes
