@@ -266,9 +266,8 @@ TEST_F(InstallProcedureTest, WritesTheDeviceAndSerialTexts)
         fakes::FakeRegistry fresh;
         fresh.AddKey(RootKey::CurrentUser, kDeviceKey);
         fresh.AddKey(RootKey::LocalMachine, kPorts);
-        InstallServices withFresh = services;
-        InstallServices local{spooler, fresh, files, system, withFresh.reportProgress,
-                              withFresh.showMessage};
+        InstallServices local{spooler, fresh, files, system, services.reportProgress,
+                              services.showMessage};
         spooler.printers.clear();
         choices = {c.moduleRow, c.portRow, c.setDefault, c.serial, c.portName};
         const InstallReport report = RunInstallProcedure(choices, local);
