@@ -47,7 +47,7 @@ public:
 
     // Puts the machine back to the stock image of `version`: the registry in one
     // transaction, then drive C emptied to the stock folders and the trace cleared.
-    // Open printer and registry handles of this machine are dropped.
+    // Registry handles open on keys the reset removed report kErrorKeyDeleted.
     MachineStatus Reset(WindowsVersion version);
 
     platform::Registry& GetRegistry() { return m_registry; }
