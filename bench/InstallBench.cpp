@@ -28,6 +28,7 @@ public:
             std::exit(1);
         }
         m_root = pattern;
+        fs::create_directories(m_root / "work");
         fs::copy(VORNEX_SAMPLE_DIR, m_root / "work" / "win2k");
         m_previous = fs::current_path();
         fs::current_path(m_root / "work");
