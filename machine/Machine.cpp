@@ -129,6 +129,14 @@ MachineStatus EnsureImage(const fs::path& folder, const MachineOptions& options)
     // Another process may have built it while this one waited for the lock.
     if (fs::exists(folder / kRegistryFileName, ec))
         return MachineStatus::Success();
+    // What a build that died half-way left behind is of no use to anyone.
+    const std::string unfinished = std::string(kRegistryFileName) + ".new-";
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (it->path().filename().string().rfind(unfinished, 0) == 0) {
+            std::error_code removeError;
+            fs::remove(it->path(), removeError);
+        }
+    }
     return BuildImage(folder, options);
 }
 

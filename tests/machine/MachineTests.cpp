@@ -189,6 +189,45 @@ TEST(MachineCreation, UnusableFoldersGiveAClearErrorAndAreLeftAlone)
     EXPECT_EQ(machinetest::ReadFile(corrupt / "registry.db"), std::string(4096, '\x01'));
 }
 
+TEST(MachineCreation, ABuildThatDiedHalfWayIsClearedAndDoneAgain)
+{
+    TempFolder folder;
+    const auto place = folder.Path() / "machine";
+    machinetest::WriteFile(place / "registry.db.new-AbC123", "half a store");
+    machinetest::WriteFile(place / "registry.db.new-AbC123-journal", "its journal");
+    std::filesystem::create_directories(place / "drive_c" / "WINDOWS");
+    std::unique_ptr<Machine> machine;
+    const MachineStatus status = Machine::Open(place, {}, machine);
+    ASSERT_TRUE(status.Ok()) << status.message;
+    EXPECT_EQ(EntriesOf(place), (std::vector<std::string>{"drive_c", "machine.lock", "registry.db"}));
+}
+
+TEST_F(MachineTest, AMachineHeldTooLongByAnotherProcessSaysSoAndWritesNothing)
+{
+    std::unique_ptr<Machine> other;
+    MachineOptions impatient;
+    impatient.busyTimeout = std::chrono::milliseconds(20);
+    ASSERT_TRUE(Machine::Open(m_folder.Path() / "machine", impatient, other).Ok());
+    machinetest::WriteFile(DriverFolder() / "A.DLL", "a");
+
+    spooler::DriverInfo3 driver;
+    driver.cVersion = 3;
+    driver.pName = "Held";
+    driver.pDriverPath = driver.pDataFile = driver.pConfigFile = "\\A.DLL";
+    platform::Win32Error added = platform::kErrorSuccess;
+    const platform::Win32Error holder = m_machine->GetStore().Write([&] {
+        added = other->GetSpooler().AddDriver(3, driver);
+        return platform::kErrorSuccess;
+    });
+    ASSERT_EQ(holder, platform::kErrorSuccess);
+    EXPECT_EQ(added, platform::kErrorBusy);
+    EXPECT_NE(other->GetStore().LastErrorText().find("in use by another process"), std::string::npos);
+    std::vector<machine::DriverRecord> drivers;
+    ASSERT_EQ(Inspect().ListDrivers(drivers), platform::kErrorSuccess);
+    EXPECT_TRUE(drivers.empty());
+    EXPECT_EQ(other->GetSpooler().AddDriver(3, driver), platform::kErrorSuccess) << "its turn comes after";
+}
+
 TEST(MachineFolder, ResolvesFromTheEnvironment)
 {
     struct Saved {
