@@ -71,6 +71,95 @@ bool IsValidObjectName(std::string_view name, std::size_t maxLength)
     return !name.empty() && name.size() <= maxLength && name.find_first_of("\\,") == std::string_view::npos;
 }
 
+bool DriverKnown(RegistryStore& store, std::string_view driver, Win32Error& error)
+{
+    error = platform::kErrorSuccess;
+    if (driver.empty() || driver.find('\\') != std::string_view::npos)
+        return false;
+    for (int version = 0; version <= 3; ++version) {
+        const std::string driverKey = EnvironmentKey() + "\\" + kDriversSubKey + "\\Version-" +
+                                      std::to_string(version) + "\\" + std::string(driver);
+        if (KeyExists(store, driverKey, error))
+            return true;
+        if (error)
+            return false;
+    }
+    return false;
+}
+
+// Every port of the list (a printer may sit on several, named with commas between
+// them) must be a value of the Ports key.
+bool PortsKnown(RegistryStore& store, std::string_view portList, Win32Error& error)
+{
+    RegistryStore::KeyId ports = 0;
+    error = FindKeyAt(store, kPortsKey, ports);
+    if (error == platform::kErrorFileNotFound)
+        error = platform::kErrorSuccess;
+    if (error || !ports)
+        return false;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = portList.find(',', start);
+        const std::string_view port =
+            portList.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        StoredValue value;
+        if (port.empty() || store.GetValue(ports, port, value) != platform::kErrorSuccess)
+            return false;
+        if (comma == std::string_view::npos)
+            return true;
+        start = comma + 1;
+    }
+}
+
+bool PrintProcessorKnown(RegistryStore& store, std::string_view processor, Win32Error& error)
+{
+    error = platform::kErrorSuccess;
+    if (processor.empty() || processor.find('\\') != std::string_view::npos)
+        return false;
+    return KeyExists(store, EnvironmentKey() + "\\" + kPrintProcessorsSubKey + "\\" + std::string(processor), error);
+}
+
+Win32Error CheckPrinterParts(RegistryStore& store, const spooler::PrinterInfo2& info)
+{
+    Win32Error error = platform::kErrorSuccess;
+    if (!DriverKnown(store, Text(info.pDriverName), error))
+        return error ? error : platform::kErrorUnknownPrinterDriver;
+    if (!PortsKnown(store, Text(info.pPortName), error))
+        return error ? error : platform::kErrorUnknownPort;
+    if (!PrintProcessorKnown(store, Text(info.pPrintProcessor), error))
+        return error ? error : platform::kErrorUnknownPrintProcessor;
+    return platform::kErrorSuccess;
+}
+
+Win32Error StorePrinter(RegistryStore& store, const std::string& printerKey, const spooler::PrinterInfo2& info)
+{
+    RegistryStore::KeyId key = 0;
+    if (Win32Error created = store.CreateKey(store.Root(RootKey::LocalMachine), printerKey, key))
+        return created;
+    const std::pair<const char*, std::string_view> texts[] = {
+        {"Name", Text(info.pPrinterName)}, {"Share Name", Text(info.pShareName)}, {"Port", Text(info.pPortName)},
+        {"Printer Driver", Text(info.pDriverName)}, {"Description", Text(info.pComment)},
+        {"Location", Text(info.pLocation)}, {"Separator File", Text(info.pSepFile)},
+        {"Print Processor", Text(info.pPrintProcessor)}, {"Datatype", info.pDatatype ? info.pDatatype : "RAW"},
+        {"Parameters", Text(info.pParameters)},
+    };
+    for (const auto& [valueName, text] : texts) {
+        if (Win32Error set = store.SetValue(key, valueName, platform::kRegSz, EncodeSz(text)))
+            return set;
+    }
+    // Priority 0 means the lowest, 1, as the spooler stores it.
+    const std::pair<const char*, std::uint32_t> numbers[] = {
+        {"Attributes", info.Attributes}, {"Priority", std::max<std::uint32_t>(info.Priority, 1)},
+        {"Default Priority", info.DefaultPriority}, {"StartTime", info.StartTime},
+        {"UntilTime", info.UntilTime}, {"Status", 0},
+    };
+    for (const auto& [valueName, number] : numbers) {
+        if (Win32Error set = store.SetValue(key, valueName, platform::kRegDword, EncodeDword(number)))
+            return set;
+    }
+    return platform::kErrorSuccess;
+}
+
 }  // namespace
 
 Win32Error HostSpooler::DriverDirectory(std::string& windowsPath)
@@ -225,6 +314,8 @@ Win32Error HostSpooler::CreatePrinter(std::uint32_t level, const spooler::Printe
     if (!info.pPortName)
         return platform::kErrorInvalidParameter;
 
+    // The checks and the record are one transaction: two processes adding the same
+    // printer cannot both succeed.
     const std::string printerKey = std::string(kPrintersKey) + "\\" + std::string(name);
     const Win32Error error = m_store.Write([&]() -> Win32Error {
         Win32Error lookup = platform::kErrorSuccess;
@@ -232,66 +323,9 @@ Win32Error HostSpooler::CreatePrinter(std::uint32_t level, const spooler::Printe
             return platform::kErrorPrinterAlreadyExists;
         if (lookup)
             return lookup;
-
-        bool driverKnown = false;
-        const std::string_view driver = Text(info.pDriverName);
-        if (!driver.empty() && driver.find('\\') == std::string_view::npos) {
-            for (int version = 0; version <= 3 && !driverKnown; ++version) {
-                const std::string driverKey = EnvironmentKey() + "\\" + kDriversSubKey + "\\Version-" +
-                                              std::to_string(version) + "\\" + std::string(driver);
-                driverKnown = KeyExists(m_store, driverKey, lookup);
-                if (lookup)
-                    return lookup;
-            }
-        }
-        if (!driverKnown)
-            return platform::kErrorUnknownPrinterDriver;
-
-        // A printer may sit on several ports, named with commas between them.
-        RegistryStore::KeyId ports = 0;
-        const Win32Error portsFound = FindKeyAt(m_store, kPortsKey, ports);
-        if (portsFound && portsFound != platform::kErrorFileNotFound)
-            return portsFound;
-        const std::string_view portList = info.pPortName;
-        std::size_t start = 0;
-        do {
-            const std::size_t comma = portList.find(',', start);
-            const std::string_view port = portList.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
-            StoredValue value;
-            if (portsFound || port.empty() || m_store.GetValue(ports, port, value) != platform::kErrorSuccess)
-                return platform::kErrorUnknownPort;
-            start = comma == std::string_view::npos ? portList.size() + 1 : comma + 1;
-        } while (start <= portList.size());
-
-        const std::string_view processor = Text(info.pPrintProcessor);
-        if (processor.empty() || processor.find('\\') != std::string_view::npos ||
-            !KeyExists(m_store, EnvironmentKey() + "\\" + kPrintProcessorsSubKey + "\\" + std::string(processor), lookup))
-            return lookup ? lookup : platform::kErrorUnknownPrintProcessor;
-
-        RegistryStore::KeyId key = 0;
-        if (Win32Error created = m_store.CreateKey(m_store.Root(RootKey::LocalMachine), printerKey, key))
-            return created;
-        const std::string_view dataType = info.pDatatype ? std::string_view(info.pDatatype) : "RAW";
-        const std::pair<const char*, std::string_view> texts[] = {
-            {"Name", name}, {"Share Name", Text(info.pShareName)}, {"Port", portList},
-            {"Printer Driver", driver}, {"Description", Text(info.pComment)}, {"Location", Text(info.pLocation)},
-            {"Separator File", Text(info.pSepFile)}, {"Print Processor", processor}, {"Datatype", dataType},
-            {"Parameters", Text(info.pParameters)},
-        };
-        for (const auto& [valueName, text] : texts) {
-            if (Win32Error set = m_store.SetValue(key, valueName, platform::kRegSz, EncodeSz(text)))
-                return set;
-        }
-        const std::pair<const char*, std::uint32_t> numbers[] = {
-            {"Attributes", info.Attributes}, {"Priority", std::max<std::uint32_t>(info.Priority, 1)},
-            {"Default Priority", info.DefaultPriority}, {"StartTime", info.StartTime},
-            {"UntilTime", info.UntilTime}, {"Status", 0},
-        };
-        for (const auto& [valueName, number] : numbers) {
-            if (Win32Error set = m_store.SetValue(key, valueName, platform::kRegDword, EncodeDword(number)))
-                return set;
-        }
-        return platform::kErrorSuccess;
+        if (Win32Error checked = CheckPrinterParts(m_store, info))
+            return checked;
+        return StorePrinter(m_store, printerKey, info);
     });
     if (error)
         return error;
