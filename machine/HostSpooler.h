@@ -13,7 +13,8 @@ namespace machine {
 //   drivers   Print\Environments\Windows NT x86\Drivers\Version-<n>\<name>
 //   printers  Print\Printers\<name>
 //   monitors  Print\Monitors\<name>
-//   ports     the values of ...\CurrentVersion\Ports, all of the "Local Port" monitor
+//   ports     the values of ...\CurrentVersion\Ports, each listed with monitor and
+//             description "Local Port", the one monitor ListMonitors lists
 // Driver files live in <SystemRoot>\system32\spool\drivers\w32x86.
 class HostSpooler : public spooler::Spooler {
 public:
