@@ -180,6 +180,7 @@ TEST_F(VornexctlCommands, RegQueryOfWhatIsNotThereFails)
         {{"reg", "query", "HKLM\\SOFTWARE\\Nowhere", "x"}, "the key 'HKEY_LOCAL_MACHINE\\SOFTWARE\\Nowhere' does not exist"},
         {{"reg", "query", "HKLM\\SOFTWARE\\Nowhere"}, "does not exist"},
         {{"reg", "export", "HKCU\\Nowhere"}, "the key 'HKEY_CURRENT_USER\\Nowhere' does not exist"},
+        {{"reg", "query", "HKLM\\SOFTWARE\\\\"}, "cannot read 'HKEY_LOCAL_MACHINE\\SOFTWARE\\'"},
     };
     for (const MissingCase& c : cases) {
         const toolstest::ToolResult result = Run(c.args);

@@ -5,8 +5,10 @@ namespace vornexctl {
 std::string RegKeyArgument::FullPath() const
 {
     std::string path = machine::RootKeyName(root);
-    if (!subKey.empty())
-        path += "\\" + subKey;
+    // The store ignores one trailing backslash; so does the path shown.
+    const std::string_view rest = std::string_view(subKey).substr(0, subKey.ends_with('\\') ? subKey.size() - 1 : subKey.size());
+    if (!rest.empty())
+        path += "\\" + std::string(rest);
     return path;
 }
 
@@ -18,8 +20,6 @@ bool ParseKeyArgument(CommandContext& context, std::string_view text, RegKeyArgu
                                        "HKCU\\ or HKEY_CURRENT_USER\\");
         return false;
     }
-    if (!key.subKey.empty() && key.subKey.back() == '\\')
-        key.subKey.pop_back();
     return true;
 }
 

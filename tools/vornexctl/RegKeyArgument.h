@@ -12,7 +12,7 @@ namespace vornexctl {
 // "HKEY_CURRENT_USER\..." in any case; the root alone names the root.
 struct RegKeyArgument {
     machine::RootKey root = machine::RootKey::LocalMachine;
-    std::string subKey;  // without trailing backslashes
+    std::string subKey;  // as given after the root, for the store to check
 
     // "HKEY_LOCAL_MACHINE\SOFTWARE\..." as the user spelt the subkey.
     std::string FullPath() const;
