@@ -145,6 +145,7 @@ TEST_F(VornexctlBadInput, ACorruptRegistryStore)
     std::vector<std::vector<std::string>> commands = m_readers;
     commands.push_back({"init"});
     ExpectEveryCommandFails(commands, store.string());
+    ExpectEveryCommandFails({{"init"}}, "'vornexctl init' makes a fresh machine");
     EXPECT_EQ(std::filesystem::file_size(store), sizeBefore) << "a corrupt store is not overwritten";
 }
 

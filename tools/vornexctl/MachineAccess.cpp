@@ -32,10 +32,13 @@ bool ReportOpenFailure(CommandContext& context, const std::filesystem::path& fol
                        const machine::MachineStatus& status)
 {
     // The machine's own message names the folder or file and why.
-    if (status.message.empty())
-        ReportFailure(context, "cannot use the machine in " + Quoted(folder) + ": " + platform::DescribeError(status.error));
-    else
-        ReportFailure(context, status.message);
+    std::string text = status.message.empty()
+                           ? "cannot use the machine in " + Quoted(folder) + ": " + platform::DescribeError(status.error)
+                           : status.message;
+    // The tool never overwrites a store it cannot read: what is in it may still matter.
+    if (status.error == platform::kErrorBadDatabase)
+        text += "; move the folder away to keep it, then 'vornexctl init' makes a fresh machine";
+    ReportFailure(context, text);
     return false;
 }
 
