@@ -129,6 +129,7 @@ private:
     CurrentMessage m_current;
     mutable std::map<ItemKey, std::unique_ptr<CWnd>> m_items;  // GetDlgItem's objects
     std::vector<CWnd*> m_boundControls;                        // DDX_Control's members
+    CWnd* m_boundTo = nullptr;                                 // the dialog this control is bound in
     mutable std::unique_ptr<CMenu> m_systemMenu;
 };
 

@@ -40,8 +40,9 @@ public:
     const Control* FocusedControl() const;                     // of the active window
     const Control* FindControl(HWND handle) const;
 
-    // Where the modal loops take input from (not owned); null: no input.
-    void SetInput(InputSource* input) { m_input = input; }
+    // Where the modal loops take input from (not owned); null: no input. A new source
+    // starts afresh: it clears InputError().
+    void SetInput(InputSource* input);
     void AddObserver(DesktopObserver* observer);
     void RemoveObserver(DesktopObserver* observer);
 

@@ -95,6 +95,10 @@ enum class WindowKind {
 
 enum class MessageBoxIcon { None, Error, Question, Exclamation, Information };
 
+// The ids of a message box's icon and text controls; its buttons have IDOK, IDCANCEL...
+inline constexpr int kMessageIconId = 0x14;
+inline constexpr int kMessageTextId = 0xFFFF;
+
 struct MessageBoxInfo {
     std::string text;
     UINT type = 0;  // MB_ flags as asked for
