@@ -178,6 +178,13 @@ Delivery DeliverEvent(WindowManager& manager, Window& window, const InputEvent& 
             }
             return Delivery::Refused(std::string("no menu item has the mnemonic ") + alt->letter);
         }
+        if (!std::holds_alternative<ChooseMenuItem>(event)) {
+            // A click elsewhere dismisses the menu and goes no further.
+            window.systemMenuOpen = false;
+            window.menuHighlight = -1;
+            manager.Notify(ChangeKind::WindowChanged, window);
+            return Delivery::Refused("the open system menu took the click and closed");
+        }
     }
     return std::visit(
         [&](const auto& e) -> Delivery {

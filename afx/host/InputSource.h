@@ -25,8 +25,8 @@ public:
 
     virtual std::optional<InputEvent> NextEvent(const Desktop& desktop) = 0;
 
-    // The event could not be delivered: a hidden or disabled control, no such control,
-    // a key the focused control ignores. Nothing changed.
+    // The event could not do what it asks: a hidden or disabled control, no such
+    // control, a key nothing takes, a click that only closed the open system menu.
     virtual void OnRefused(const InputEvent& event, std::string_view reason) {
         (void)event;
         (void)reason;

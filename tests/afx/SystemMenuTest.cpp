@@ -106,12 +106,16 @@ TEST_F(SystemMenuTest, TheAboutItemOpensTheAboutBoxOverThePage) {
         .Then(AltLetter{'a'})
         .Check([](const Desktop& d) { EXPECT_EQ(d.ActiveWindow()->templateId, IDD_ABOUTBOX); })
         .Then(KeyPress{Key::Escape})
+        .Then(KeyPress{Key::AltSpace})
+        .Then(PressControl{IDC_NEXT})  // only closes the menu
+        .Check([](const Desktop& d) { EXPECT_FALSE(d.ActiveWindow()->systemMenuOpen); })
         .Then(ChooseMenuItem{SC_MOVE})  // grayed: refused
         .Then(ClickCloseBox{});
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.sysCommands, (std::vector<UINT>{kAboutItem, kAboutItem, SC_CLOSE}));
     EXPECT_EQ(dialog.aboutResults, (std::vector<INT_PTR>{IDOK, IDCANCEL}));
-    EXPECT_EQ(input.Refusals(), (std::vector<std::string>{"system menu 61456: the menu item is grayed"}));
+    EXPECT_EQ(input.Refusals(), (std::vector<std::string>{"press 1009: the open system menu took the click and closed",
+                                                          "system menu 61456: the menu item is grayed"}));
 }
 
 TEST_F(SystemMenuTest, AMinimisedPageDrawsItsIconCentredAndTakesNoOtherInput) {
