@@ -5,6 +5,10 @@
 #include <string>
 #include <string_view>
 
+namespace res {
+struct DialogTemplate;
+}
+
 class CDialog;
 class CWnd;
 
@@ -45,6 +49,8 @@ bool AppendMenuItem(HMENU menu, UINT flags, UINT_PTR id, std::string_view text);
 // `owner` (null: none), sends WM_INITDIALOG to `dialog`, and runs the loop until
 // EndModalDialog; -1 when the window cannot be created.
 INT_PTR RunModalDialog(CDialog& dialog, UINT templateId, HWND owner);
+// The same from a template in memory.
+INT_PTR RunModalDialogIndirect(CDialog& dialog, const res::DialogTemplate& dialogTemplate, HWND owner);
 bool EndModalDialog(HWND hWnd, INT_PTR result);
 int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type);
 

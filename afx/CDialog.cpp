@@ -6,7 +6,15 @@
 
 #include <string>
 
-CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDHelp(templateId), m_pParentWnd(parent) {}
+CDialog::CDialog(UINT templateId, CWnd* parent)
+    : m_nIDHelp(templateId), m_pParentWnd(parent), m_pTemplate(nullptr) {}
+
+CDialog::CDialog(const res::DialogTemplate& dialogTemplate, CWnd* parent)
+    : m_nIDHelp(dialogTemplate.id), m_pParentWnd(parent), m_pTemplate(&dialogTemplate) {}
+
+const res::DialogTemplate* CDialog::Template() const {
+    return m_pTemplate != nullptr ? m_pTemplate : res::FindDialogTemplate(m_nIDHelp);
+}
 
 CDialog::~CDialog() = default;
 
@@ -21,7 +29,9 @@ INT_PTR CDialog::DoModal() {
     }
     // Without a parent the dialog belongs to the window the user is working in.
     HWND owner = m_pParentWnd != nullptr ? m_pParentWnd->GetSafeHwnd() : afx::backend::ActiveWindow();
-    const INT_PTR result = afx::backend::RunModalDialog(*this, m_nIDHelp, owner);
+    const INT_PTR result = m_pTemplate != nullptr
+                               ? afx::backend::RunModalDialogIndirect(*this, *m_pTemplate, owner)
+                               : afx::backend::RunModalDialog(*this, m_nIDHelp, owner);
     DetachChildren();
     m_hWnd = nullptr;
     return result;
@@ -31,7 +41,7 @@ void CDialog::EndDialog(int result) { afx::backend::EndModalDialog(m_hWnd, resul
 
 BOOL CDialog::OnInitDialog() {
     // The template's initial combo rows are data in res/, loaded here for every backend.
-    if (const res::DialogTemplate* dialog = res::FindDialogTemplate(m_nIDHelp)) {
+    if (const res::DialogTemplate* dialog = Template()) {
         for (const res::ControlTemplate& control : dialog->controls) {
             for (std::string_view item : control.items) {
                 const std::string text(item);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "afx/CWnd.h"
+#include "res/DialogTemplate.h"
 
 // A modal dialog built from a numbered template (res/).
 //
@@ -13,6 +14,10 @@
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+    // A dialog from a template of its own rather than one of the numbered resources
+    // (DialogBoxIndirect): for dialogs that only one backend shows. The template must
+    // outlive the dialog object.
+    explicit CDialog(const res::DialogTemplate& dialogTemplate, CWnd* parent = nullptr);
     ~CDialog() override;
 
     virtual INT_PTR DoModal();
@@ -38,6 +43,10 @@ protected:
 
     UINT m_nIDHelp;        // the template id, also the dialog's help topic
     CWnd* m_pParentWnd;    // the owner asked for, or null
+    const res::DialogTemplate* m_pTemplate;  // the template of its own, or null
+
+private:
+    const res::DialogTemplate* Template() const;
 
     DECLARE_MESSAGE_MAP()
 };

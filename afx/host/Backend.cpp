@@ -226,19 +226,20 @@ bool AppendMenuItem(HMENU menu, UINT flags, UINT_PTR id, std::string_view text) 
     return true;
 }
 
-INT_PTR RunModalDialog(CDialog& dialog, UINT templateId, HWND owner) {
+INT_PTR RunModalDialogIndirect(CDialog& dialog, const res::DialogTemplate& source, HWND owner) {
     std::optional<WindowManager> manager = host::CurrentManager();
     if (!manager || manager->Aborting()) {
         return -1;
     }
-    const res::DialogTemplate* source = res::FindDialogTemplate(templateId);
-    if (source == nullptr) {
-        return -1;
-    }
     Window* ownerWindow = manager->Lookup(owner).window;
-    Window& window = manager->Add(host::BuildDialogWindow(*source, ownerWindow, manager->ScreenSize(), &dialog));
+    Window& window = manager->Add(host::BuildDialogWindow(source, ownerWindow, manager->ScreenSize(), &dialog));
     dialog.Attach(window.handle);
     return host::RunModalLoop(*manager, window);
+}
+
+INT_PTR RunModalDialog(CDialog& dialog, UINT templateId, HWND owner) {
+    const res::DialogTemplate* source = res::FindDialogTemplate(templateId);
+    return source != nullptr ? RunModalDialogIndirect(dialog, *source, owner) : -1;
 }
 
 bool EndModalDialog(HWND hWnd, INT_PTR result) {

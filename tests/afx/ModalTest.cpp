@@ -210,5 +210,50 @@ TEST_F(ModalTest, TheDumpShowsWindowsControlsAndState) {
     }
 }
 
+
+// A dialog only the host shows (a port monitor's prompt), from a template in memory.
+constexpr std::string_view kSpeeds[] = {"9600", "19200"};
+constexpr res::ControlTemplate kPromptControls[] = {
+    res::LText(IDC_STATIC, "&Port name:", {7, 9, 50, 8}),
+    res::EditText(1100, {60, 7, 100, 14}),
+    res::DropDownList(1101, {60, 25, 100, 40}, kSpeeds),
+    res::DefPushButton(IDOK, "OK", {50, 45, 50, 14}),
+    res::PushButton(IDCANCEL, "Cancel", {110, 45, 50, 14}),
+};
+constexpr res::DialogTemplate kPrompt{2001, "Port Name", {0, 0, 170, 66}, res::kModalDialogFrame, 0,
+                                      res::kDialogFont, kPromptControls};
+
+TEST_F(ModalTest, ADialogFromATemplateInMemoryRunsLikeTheOthers) {
+    CProbeDlg outer(IDD_CREATE_PORT);
+    CDialog* promptSeen = nullptr;
+    CString typed;
+    outer.onCommand = [&](CProbeDlg&, int id, UINT) {
+        if (id != IDC_NEW_PORT) return;
+        class CPromptDlg : public CDialog {
+        public:
+            CPromptDlg() : CDialog(kPrompt) {}
+        } prompt;
+        promptSeen = &prompt;
+        if (prompt.DoModal() == IDOK) typed = "?";
+    };
+    input.Then(PressControl{IDC_NEW_PORT})
+        .Check([&](const Desktop& d) {
+            const Window* window = d.ActiveWindow();
+            EXPECT_EQ(window->caption, "Port Name");
+            EXPECT_EQ(window->owner, outer.GetSafeHwnd());
+            EXPECT_EQ(window->FindControl(1101)->items.size(), 2u);  // its own initial rows
+            EXPECT_EQ(d.FocusedControl()->id, 1100);
+        })
+        .Then(TypeText{"COM5:"})
+        .Check([&](const Desktop&) {
+            promptSeen->GetDlgItemText(1100, typed);
+            EXPECT_EQ(typed, "COM5:");
+        })
+        .Then(KeyPress{Key::Escape})  // the Cancel button's command
+        .Then(KeyPress{Key::Escape});
+    EXPECT_EQ(outer.DoModal(), IDCANCEL);
+    EXPECT_EQ(typed, "COM5:");
+}
+
 }  // namespace
 }  // namespace afxtest
