@@ -25,6 +25,11 @@ namespace launch {
 inline constexpr int kExitMachineUnusable = 4;
 
 struct HostRun {
+    HostRun(afx::host::Desktop& onDesktop, afx::host::InputSource& from, machine::PortMonitorUi* monitorUi = nullptr)
+        : desktop(onDesktop), input(from), portMonitorUi(monitorUi)
+    {
+    }
+
     afx::host::Desktop& desktop;
     afx::host::InputSource& input;
     // The monitor's dialogs (not owned); null: every one of them is cancelled.
