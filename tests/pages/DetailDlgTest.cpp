@@ -137,6 +137,26 @@ TEST_F(DetailDlgTest, SystemCommandsSixteenToThirtyOneOpenTheAboutBox)
     EXPECT_EQ(input.Remaining(), 0u);
 }
 
+// The page's client area is 546 x 359 pixels and the icon 32 x 32: the free height is
+// odd, so the top margin is the larger by one.
+TEST_F(DetailDlgTest, MinimisedThePageDrawsItsIconCentred)
+{
+    std::vector<DrawnIcon> drawn;
+    std::vector<DrawnIcon> drawnRestored;
+    input.Then(MinimizeWindow{})
+        .Check([&](const Desktop&) { drawn = Top().drawnIcons; })
+        .Then(RestoreWindow{})
+        .Check([&](const Desktop&) { drawnRestored = Top().drawnIcons; })
+        .Then(PressControl{IDC_EXIT});
+    CDetailDlg page;
+    page.DoModal();
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(IconResourceId(drawn[0].icon), IDI_VORNEX);
+    EXPECT_EQ(drawn[0].x, 257);
+    EXPECT_EQ(drawn[0].y, 164);
+    EXPECT_TRUE(drawnRestored.empty());
+}
+
 TEST_F(DetailDlgTest, BackCancelsEveryOtherWayOfLeavingEndsWithOk)
 {
     const struct {
