@@ -116,7 +116,14 @@ TEST_P(PlatformContract, AddDriverNeedsEachOfItsFilesInTheDriverDirectory)
 {
     for (const char* file : kDriverFiles)
         Stage(file, file);
-    EXPECT_EQ(m_platform->GetSpooler().AddDriver(3, Driver("\\CDEP.GPD\0\\CMISSING.DLL\0")), platform::kErrorFileNotFound);
+    const platform::Win32Error incomplete = m_platform->GetSpooler().AddDriver(3, Driver("\\CDEP.GPD\0\\CMISSING.DLL\0"));
+    if (m_platform->KnownDifferences().acceptsDriverWithMissingFiles) {
+        // Wine takes the record as it comes; what it shares with Windows is that the
+        // complete record below is accepted, again and again.
+        EXPECT_TRUE(incomplete == platform::kErrorSuccess || incomplete == platform::kErrorFileNotFound) << incomplete;
+    } else {
+        EXPECT_EQ(incomplete, platform::kErrorFileNotFound);
+    }
     EXPECT_EQ(m_platform->GetSpooler().AddDriver(3, Driver("\\CDEP.GPD\0")), platform::kErrorSuccess);
     // Adding the same driver again updates it.
     EXPECT_EQ(m_platform->GetSpooler().AddDriver(3, Driver("\\CDEP.GPD\0")), platform::kErrorSuccess);
@@ -137,8 +144,16 @@ TEST_P(PlatformContract, AddPrinterThenTheSameNameAgainThenClose)
     EXPECT_NE(printer, spooler::kNoPrinter);
 
     spooler::PrinterHandle duplicate = 99;
-    EXPECT_EQ(m_platform->GetSpooler().CreatePrinter(2, info, duplicate), platform::kErrorPrinterAlreadyExists);
-    EXPECT_EQ(duplicate, spooler::kNoPrinter);
+    const platform::Win32Error again = m_platform->GetSpooler().CreatePrinter(2, info, duplicate);
+    if (m_platform->KnownDifferences().acceptsDuplicatePrinter && again == platform::kErrorSuccess) {
+        // Wine adds the name a second time and hands out a handle; Windows refuses. Both
+        // give a handle exactly when they report success, and it closes.
+        EXPECT_NE(duplicate, spooler::kNoPrinter);
+        EXPECT_EQ(m_platform->GetSpooler().ClosePrinter(duplicate), platform::kErrorSuccess);
+    } else {
+        EXPECT_EQ(again, platform::kErrorPrinterAlreadyExists);
+        EXPECT_EQ(duplicate, spooler::kNoPrinter);
+    }
 
     EXPECT_EQ(m_platform->GetSpooler().ClosePrinter(printer), platform::kErrorSuccess);
 }
@@ -254,7 +269,7 @@ TEST_P(PlatformContract, TraceLinesGoOutAsGiven)
 }
 
 INSTANTIATE_TEST_SUITE_P(Implementations, PlatformContract,
-                         ::testing::Values(PlatformFactory{"HostMachine", &contract::MakeHostMachinePlatform}),
+                         ::testing::ValuesIn(contract::PlatformsOfThisBuild()),
                          [](const auto& param) { return param.param.name; });
 
 }  // namespace

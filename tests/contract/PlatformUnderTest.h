@@ -11,6 +11,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace contract {
 
@@ -33,6 +34,18 @@ public:
     virtual std::optional<std::string> ReadResultFile(const std::string& windowsPath) = 0;
     // Everything traced so far, when the implementation can read it back.
     virtual std::optional<std::string> TraceOutput() = 0;
+
+    // Where an implementation is known to differ from Windows, the tests check what
+    // both agree on and say why. Windows and the host machine have none of these.
+    struct Differences {
+        // Wine's spooler adds a printer a second time under a name already taken and
+        // returns a handle, where Windows refuses with ERROR_PRINTER_ALREADY_EXISTS.
+        bool acceptsDuplicatePrinter = false;
+        // Wine's spooler registers a driver whose files are not all in the driver
+        // directory, where Windows refuses with ERROR_FILE_NOT_FOUND.
+        bool acceptsDriverWithMissingFiles = false;
+    };
+    virtual Differences KnownDifferences() const { return {}; }
 };
 
 struct PlatformFactory {
@@ -47,5 +60,9 @@ inline std::ostream& operator<<(std::ostream& out, const PlatformFactory& factor
 
 // The host machine in a temporary folder.
 std::unique_ptr<PlatformUnderTest> MakeHostMachinePlatform();
+
+// Every implementation this build has: the host machine on Linux, the real Windows
+// calls in the Windows build (run on Windows or under Wine).
+std::vector<PlatformFactory> PlatformsOfThisBuild();
 
 }  // namespace contract

@@ -1,0 +1,18 @@
+# Cross-compiles for 32-bit Windows with Debian's mingw-w64 (g++-mingw-w64-i686).
+# The posix thread model gives the standard library its threads and mutexes (GoogleTest
+# needs them); everything is linked statically, so no MinGW DLL travels with the program.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+
+set(VORNEX_MINGW_PREFIX i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${VORNEX_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${VORNEX_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${VORNEX_MINGW_PREFIX}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${VORNEX_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

@@ -1,0 +1,10 @@
+#include "tests/contract/PlatformUnderTest.h"
+
+namespace contract {
+
+std::vector<PlatformFactory> PlatformsOfThisBuild()
+{
+    return {PlatformFactory{"HostMachine", &MakeHostMachinePlatform}};
+}
+
+}  // namespace contract
