@@ -6,9 +6,12 @@
 #include "afx/host/InputSource.h"
 #include "app/WizardGlobals.h"
 #include "app/WizardServices.h"
+#include "machine/Machine.h"
+#include "machine/MachineInspector.h"
 #include "machine/ScriptedPortMonitorUi.h"
 #include "programs/common/HostLaunch.h"
 #include "res/ResourceIds.h"
+#include "tests/support/NoWaitSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -104,6 +107,41 @@ TEST_F(HostLaunchTest, RunsTheWizardOnTheMachineWithTheMonitorsDialogs)
     EXPECT_EQ(caption, "Select Port");
     EXPECT_FALSE(app::HasWizardServices());
     EXPECT_EQ(afx::host::GetProgramPath(), launch::DefaultProgramPath());
+}
+
+// From start to "Completed!" on a fresh machine, with the sample driver folder of the
+// build as win2k under the current directory and the final waits taken out.
+TEST_F(HostLaunchTest, InstallsOnAFreshMachineFromStartToCompleted)
+{
+    std::unique_ptr<machine::Machine> host;
+    ASSERT_TRUE(machine::Machine::Open(m_folder / "machine", {}, host).Ok());
+    fakes::NoWaitSystem noWait(host->GetSystem());
+    const fs::path previousDirectory = fs::current_path();
+    fs::current_path(VORNEX_BUILD_ROOT);
+
+    std::string message;
+    input.Then(PressControl{IDC_NEXT})
+        .Then(PressControl{IDC_NEXT})
+        .Then(PressControl{IDC_INSTALL})
+        .Check([&](const Desktop& d) { message = d.ActiveWindow()->messageBox.value_or(MessageBoxInfo{}).text; })
+        .Then(KeyPress{Key::Enter});
+    launch::HostRun run(desktop, input);
+    run.system = &noWait;
+    const int status = launch::RunWizard(*host, run);
+    fs::current_path(previousDirectory);
+
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(message, "Completed!");
+    EXPECT_EQ(noWait.Sleeps(), (std::vector<std::uint32_t>{500, 500}));
+    std::vector<machine::PrinterRecord> printers;
+    machine::MachineInspector inspector(*host);
+    ASSERT_EQ(inspector.ListPrinters(printers), platform::kErrorSuccess);
+    ASSERT_EQ(printers.size(), 1u);
+    EXPECT_EQ(printers[0].name, "TR-A2");
+    EXPECT_EQ(printers[0].port, "LPT1:");
+    std::string trace;
+    inspector.ReadTrace(trace);
+    EXPECT_NE(trace.find("LPT1:\n"), std::string::npos) << trace;
 }
 
 }  // namespace
