@@ -122,6 +122,7 @@ bool GlyphReader::Next(Glyph& glyph) {
         glyph.width = 1;
         glyph.escaped = false;
         ++m_at;
+        if (m_at < m_text.size() && static_cast<unsigned char>(m_text[m_at]) >= 0x80) AttachMarks(glyph);
         return true;
     }
 
@@ -145,7 +146,12 @@ bool GlyphReader::Next(Glyph& glyph) {
     glyph.text.assign(bytes);
     glyph.width = width;
     glyph.escaped = false;
-    // Combining marks join the character before them, up to what a cell holds.
+    AttachMarks(glyph);
+    return true;
+}
+
+// Combining marks join the character before them, up to what a cell holds.
+void GlyphReader::AttachMarks(Glyph& glyph) {
     for (int marks = 0; marks < kMaxCombiningMarks && m_at < m_text.size(); ++marks) {
         const Decoded next = DecodeAt(m_text, m_at);
         if (!next.valid || next.value < 0x300 || IsUnsafe(next.value)) break;
@@ -154,7 +160,6 @@ bool GlyphReader::Next(Glyph& glyph) {
         glyph.text.append(mark);
         m_at += next.length;
     }
-    return true;
 }
 
 int SafeWidth(std::string_view utf8) {

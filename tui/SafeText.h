@@ -29,6 +29,7 @@ public:
 
 private:
     bool NextEscaped(Glyph& glyph);
+    void AttachMarks(Glyph& glyph);
     void StartEscape(std::string spelling);
 
     std::string_view m_text;

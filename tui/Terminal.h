@@ -1,7 +1,6 @@
 #pragma once
 
-#include "tui/Canvas.h"
-#include "tui/Stroke.h"
+#include "tui/Screen.h"
 
 #include <memory>
 #include <string>
@@ -10,7 +9,7 @@
 // terminal, reads keys and mouse clicks, and gives the terminal back as it found it.
 namespace tui {
 
-class Terminal {
+class Terminal : public Screen {
 public:
     // Takes the terminal on standard input and output. Null, with the reason in `error`,
     // when they are not a terminal, the locale cannot be UTF-8, or curses cannot drive
@@ -20,24 +19,15 @@ public:
     Terminal(const Terminal&) = delete;
     Terminal& operator=(const Terminal&) = delete;
 
-    CellSize Size() const;
-
+    CellSize Size() const override;
     // Copies the canvas to the screen, centred, the rest in the desktop's colour, and
     // puts the cursor where the canvas says.
-    void Show(const Canvas& canvas);
-    // Says the terminal is smaller than `needed` and how to go on.
-    void ShowTooSmall(CellSize needed);
-    // Ctrl+L: the next Show paints every cell again.
-    void Redraw();
-
-    // Blocks for the next key, click or change of size; End when the terminal is gone.
-    Stroke Read();
-    // Drops keys typed while the program could not take them.
-    void DiscardTypeahead();
-    void Beep();
-
-    // Where Show put the canvas's top left cell (for mouse positions).
-    CellPoint CanvasOrigin() const { return m_origin; }
+    void Show(const Canvas& canvas) override;
+    void ShowTooSmall(CellSize needed) override;
+    void Redraw() override;
+    Stroke Read() override;
+    void DiscardTypeahead() override;
+    void Beep() override;
 
     // Ends the session (also on exit() while it runs): the terminal as it was.
     void Close();

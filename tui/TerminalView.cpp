@@ -4,7 +4,7 @@
 #include "tui/KeyMap.h"
 #include "tui/MouseRouter.h"
 #include "tui/Painter.h"
-#include "tui/Terminal.h"
+#include "tui/Screen.h"
 
 namespace tui {
 namespace {
@@ -20,9 +20,9 @@ KeyContext ContextOf(const afx::host::Desktop& desktop) {
 }  // namespace
 
 bool TerminalView::Paint(const afx::host::Desktop& desktop) {
-    const CellSize size = m_terminal.Size();
+    const CellSize size = m_screen.Size();
     if (size.width < kMinimumSize.width || size.height < kMinimumSize.height) {
-        m_terminal.ShowTooSmall(kMinimumSize);
+        m_screen.ShowTooSmall(kMinimumSize);
         return false;
     }
     const CellSize screen = ScreenCells(desktop.ScreenSize());
@@ -30,18 +30,18 @@ bool TerminalView::Paint(const afx::host::Desktop& desktop) {
         m_canvas.emplace(CanvasFor(desktop));
     }
     PaintDesktop(desktop, *m_canvas, m_view);
-    m_terminal.Show(*m_canvas);
+    m_screen.Show(*m_canvas);
     return true;
 }
 
 std::optional<afx::host::InputEvent> TerminalView::NextEvent(const afx::host::Desktop& desktop) {
     if (m_workedUnseen) {
-        m_terminal.DiscardTypeahead();
+        m_screen.DiscardTypeahead();
         m_workedUnseen = false;
     }
     for (;;) {
         const bool shown = Paint(desktop);
-        const Stroke stroke = m_terminal.Read();
+        const Stroke stroke = m_screen.Read();
         switch (stroke.kind) {
             case Stroke::Kind::End: return std::nullopt;
             case Stroke::Kind::Resize: continue;  // painted again, or the notice
@@ -49,7 +49,7 @@ std::optional<afx::host::InputEvent> TerminalView::NextEvent(const afx::host::De
                 if (!shown) continue;
                 const MouseAction action = RouteMouse(desktop, m_view, stroke.button, stroke.x, stroke.y);
                 if (action.event) return action.event;
-                if (action.refused) m_terminal.Beep();
+                if (action.refused) m_screen.Beep();
                 continue;
             }
             case Stroke::Kind::Char:
@@ -58,9 +58,9 @@ std::optional<afx::host::InputEvent> TerminalView::NextEvent(const afx::host::De
                 const KeyAction action = TranslateKey(stroke, ContextOf(desktop));
                 if (action.event) return action.event;
                 if (action.redraw) {
-                    m_terminal.Redraw();
+                    m_screen.Redraw();
                 } else {
-                    m_terminal.Beep();
+                    m_screen.Beep();
                 }
                 continue;
             }
@@ -71,7 +71,7 @@ std::optional<afx::host::InputEvent> TerminalView::NextEvent(const afx::host::De
 void TerminalView::OnRefused(const afx::host::InputEvent& event, std::string_view reason) {
     (void)event;
     (void)reason;
-    m_terminal.Beep();
+    m_screen.Beep();
 }
 
 void TerminalView::OnDesktopChanged(const afx::host::Desktop& desktop, const afx::host::Change& change) {

@@ -9,7 +9,7 @@
 
 namespace tui {
 
-class Terminal;
+class Screen;
 
 // The desktop in the terminal: the input source the modal loops wait on (it paints the
 // screen, then blocks for the person's next key or click) and the observer that
@@ -21,7 +21,7 @@ public:
     // The smallest terminal the wizard's pages fit in.
     static constexpr CellSize kMinimumSize{100, 32};
 
-    explicit TerminalView(Terminal& terminal) : m_terminal(terminal) {}
+    explicit TerminalView(Screen& screen) : m_screen(screen) {}
 
     std::optional<afx::host::InputEvent> NextEvent(const afx::host::Desktop& desktop) override;
     void OnRefused(const afx::host::InputEvent& event, std::string_view reason) override;
@@ -31,7 +31,7 @@ private:
     // False when the terminal is too small to show the desktop.
     bool Paint(const afx::host::Desktop& desktop);
 
-    Terminal& m_terminal;
+    Screen& m_screen;
     ViewState m_view;
     std::optional<Canvas> m_canvas;
     bool m_workedUnseen = false;  // painted while the program did not read input
