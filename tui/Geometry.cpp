@@ -43,9 +43,9 @@ CellSize ScreenCells(afx::host::DuSize screen) {
 
 WindowPlacement PlaceWindow(const afx::host::Window& window, CellSize screen) {
     const res::DuRect& rect = window.rect;
-    CellRect client{CellsAcross(rect.x), CellsDown(rect.y), 0, 0};
-    client.width = std::max(1, CellsAcross(rect.x + rect.cx) - client.x);
-    client.height = std::max(1, CellsDown(rect.y + rect.cy) - client.y);
+    // The size from the size alone, so a dialog looks the same wherever it stands.
+    CellRect client{CellsAcross(rect.x), CellsDown(rect.y), std::max(1, CellsAcross(rect.cx)),
+                    std::max(1, CellsDown(rect.cy))};
     CellRect frame{client.x - 1, client.y - 1, client.width + 2, client.height + 2};
     const int x = KeepInside(frame.x, frame.width, screen.width);
     const int y = KeepInside(frame.y, frame.height, screen.height);
