@@ -195,9 +195,7 @@ FlowOutcome FlowRunner::Finish(const Desktop& desktop, int exitStatus)
     outcome.linesHeld = m_held;
     outcome.failedLine = m_failedLine;
     outcome.passed = !m_failedLine.has_value();
-    std::size_t notRun = 0;
-    for (std::size_t i = m_next; i < m_script.steps.size(); ++i)
-        ++notRun;
+    const std::size_t notRun = m_script.steps.size() - m_next;
     if (outcome.passed) {
         m_transcript += "PASSED: " + std::to_string(m_held) + " lines held\n";
     } else {

@@ -373,7 +373,7 @@ bool ParseSetup(const std::string& verb, LineReader& reader, int line, FlowSetup
     return true;
 }
 
-bool IsActionVerb(const std::string& verb)
+bool IsStepVerb(const std::string& verb)
 {
     static constexpr std::array<std::string_view, 11> kVerbs{"press", "click", "key",      "pick",    "type", "close",
                                                              "menu",  "minimize", "restore", "dump", "expect"};
@@ -448,7 +448,7 @@ bool ParseFlowScript(std::string_view text, std::string name, FlowScript& script
             continue;
         LineReader reader(tokens);
         const std::string verb = reader.Word("an action");
-        if (IsActionVerb(verb)) {
+        if (IsStepVerb(verb)) {
             FlowStep step;
             step.line = number;
             step.source = WithoutComment(raw);

@@ -74,7 +74,7 @@ MachineRig::~MachineRig()
 
 bool MachineRig::Create(MachineChoice choice, const FlowSetup& setup, std::unique_ptr<MachineRig>& rig, std::string& why)
 {
-    std::unique_ptr<MachineRig> made(new MachineRig());
+    auto made = std::make_unique<MachineRig>(Made{});
     machine::MachineOptions options;
     machine::MachineStatus status;
     if (choice == MachineChoice::Temporary) {

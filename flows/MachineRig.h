@@ -31,7 +31,15 @@ public:
     machine::Machine& Machine() { return *m_machine; }
 
 private:
-    MachineRig() = default;
+    // Only Create can name this, so only Create makes a rig.
+    struct Made {
+        explicit Made() = default;
+    };
+
+public:
+    explicit MachineRig(Made) {}
+
+private:
     bool Prepare(const FlowSetup& setup, std::string& why);
 
     std::filesystem::path m_temporaryFolder;  // empty for the machine as found
