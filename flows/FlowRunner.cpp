@@ -22,15 +22,12 @@ std::string WithoutMnemonics(std::string_view caption)
 {
     std::string plain;
     for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&') {
-            if (i + 1 < caption.size() && caption[i + 1] == '&')
-                plain.push_back('&');
-            else
-                continue;
+        if (caption[i] != '&') {
+            plain.push_back(caption[i]);
+        } else if (i + 1 < caption.size() && caption[i + 1] == '&') {
+            plain.push_back('&');
             ++i;
-            continue;
         }
-        plain.push_back(caption[i]);
     }
     return plain;
 }

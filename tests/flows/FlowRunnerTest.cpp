@@ -224,3 +224,15 @@ expect value 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' "Device
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FlowCaptions, MnemonicMarksGoAndDoubledAmpersandsStay)
+{
+    EXPECT_EQ(flows::WithoutMnemonics("&Next >"), "Next >");
+    EXPECT_EQ(flows::WithoutMnemonics("< &Back"), "< Back");
+    EXPECT_EQ(flows::WithoutMnemonics("R&&D &Tools"), "R&D Tools");
+    EXPECT_EQ(flows::WithoutMnemonics("end&"), "end");
+}
+
+}  // namespace
