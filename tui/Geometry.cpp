@@ -43,9 +43,10 @@ CellSize ScreenCells(afx::host::DuSize screen) {
 
 WindowPlacement PlaceWindow(const afx::host::Window& window, CellSize screen) {
     const res::DuRect& rect = window.rect;
-    // The size from the size alone, so a dialog looks the same wherever it stands.
-    CellRect client{CellsAcross(rect.x), CellsDown(rect.y), std::max(1, CellsAcross(rect.cx)),
-                    std::max(1, CellsDown(rect.cy))};
+    // The size from the size alone, so a dialog looks the same wherever it stands, and
+    // rounded up, so that no margin of the template is lost.
+    CellRect client{CellsAcross(rect.x), CellsDown(rect.y), std::max(1, (rect.cx + kDuPerCellX - 1) / kDuPerCellX),
+                    std::max(1, (rect.cy + kDuPerCellY - 1) / kDuPerCellY)};
     CellRect frame{client.x - 1, client.y - 1, client.width + 2, client.height + 2};
     const int x = KeepInside(frame.x, frame.width, screen.width);
     const int y = KeepInside(frame.y, frame.height, screen.height);
