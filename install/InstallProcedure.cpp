@@ -253,8 +253,14 @@ private:
         }
     }
 
+    // A printer that could not be created is never made the default: "Device" would
+    // name a printer that does not exist and the user's own default would be lost.
     void WriteDefaultPrinter()
     {
+        if (m_report.printer != PrinterOutcome::Created && m_report.printer != PrinterOutcome::AlreadyPresent) {
+            m_report.defaultPrinter.outcome = ValueOutcome::NoPrinter;
+            return;
+        }
         WriteValue(m_report.defaultPrinter, platform::RootKey::CurrentUser, kDefaultPrinterKey,
                    std::string(kDefaultPrinterValue),
                    m_report.driverName + ",winspool," + m_report.portName);

@@ -45,6 +45,8 @@ std::string ValueWarning(const ValueWriteResult& value, const std::string& what)
     case ValueOutcome::SetFailed:
         return what + " was not set: the registry value " + Quoted(value.valueName) +
                " could not be written (" + DescribeError(value.error) + ")";
+    case ValueOutcome::NoPrinter:
+        return what + " was left as it was, since the printer is not there";
     default:
         return {};
     }

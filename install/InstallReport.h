@@ -32,6 +32,7 @@ enum class ValueOutcome {
     Written,
     KeyNotOpened,  // skipped without a message: the key is missing or cannot be opened
     SetFailed,     // the user was shown the registry error message
+    NoPrinter,     // not written: the printer is not there, so the user's default stays
 };
 
 struct ValueWriteResult {

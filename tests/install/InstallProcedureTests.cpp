@@ -500,18 +500,23 @@ TEST_F(InstallProcedureTest, ADriverTheSpoolerRefusesFailsTheInstall)
                 HasSubstr("The printer driver \"TR-A2\" could not be added: error 2: the file was not found"));
 }
 
-TEST_F(InstallProcedureTest, APrinterOnNoPortFailsButTheValuesAreStillWritten)
+TEST_F(InstallProcedureTest, APrinterOnNoPortIsNotMadeTheDefaultButTheSerialValueIsWritten)
 {
     choices.portName = "";
+    choices.portRow = 3;
     const InstallReport report = Run();
 
     EXPECT_EQ(report.printer, PrinterOutcome::Failed);
     EXPECT_EQ(report.printerError, platform::kErrorUnknownPort);
     EXPECT_TRUE(spooler.closedPrinters.empty());
-    EXPECT_EQ(registry.Text(RootKey::CurrentUser, kDeviceKey, "Device"), "TR-A2,winspool,");
+    EXPECT_EQ(report.defaultPrinter.outcome, ValueOutcome::NoPrinter);
+    EXPECT_EQ(registry.Text(RootKey::CurrentUser, kDeviceKey, "Device"), std::nullopt);
+    EXPECT_EQ(report.serialSettings.outcome, ValueOutcome::Written);
+    EXPECT_EQ(Positions(), kAllPositions);
     EXPECT_THAT(system.sleeps, ElementsAre(500u));
     EXPECT_FALSE(report.Succeeded());
     EXPECT_THAT(report.Describe(), HasSubstr("could not be created on port \"\": error 1796"));
+    EXPECT_THAT(report.Describe(), HasSubstr("The default printer was left as it was"));
 }
 
 TEST_F(InstallProcedureTest, ChoicesOutsideTheCatalogueTouchNothing)
