@@ -6,3 +6,9 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/win32/wine-run --d
 
 add_subdirectory(${PROJECT_SOURCE_DIR}/tests/win32/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 include(GoogleTest)
+
+# Registers a GoogleTest program of the Windows build: its tests are listed (under Wine)
+# when CTest runs, with room for a first run that still has to make the Wine prefix.
+function(vornex_add_wine_gtests target)
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 240 PROPERTIES TIMEOUT 120)
+endfunction()

@@ -11,14 +11,10 @@
 #include "spooler/win32/Win32Spooler.h"
 #include "tests/contract/PlatformUnderTest.h"
 
-#include <atomic>
-#include <condition_variable>
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <mutex>
 #include <set>
-#include <thread>
 
 namespace contract {
 
@@ -92,32 +88,36 @@ void RemoveContractObjects() {
 
 // Collects what this process sends to the debugger output, the way a debug monitor
 // does when no debugger is attached: through the shared DBWIN buffer and its two events.
+// Windows threads and locks: the program's compiler has no std::thread.
 class DebugOutputReader {
 public:
     DebugOutputReader() {
+        ::InitializeCriticalSection(&m_lock);
         m_bufferReady.Reset(::CreateEventA(nullptr, FALSE, FALSE, "DBWIN_BUFFER_READY"));
         m_dataReady.Reset(::CreateEventA(nullptr, FALSE, FALSE, "DBWIN_DATA_READY"));
         m_mapping.Reset(::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kBufferSize,
                                              "DBWIN_BUFFER"));
         m_stop.Reset(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
-        if (!m_bufferReady || !m_dataReady || !m_mapping || !m_stop) {
+        m_arrived.Reset(::CreateEventA(nullptr, FALSE, FALSE, nullptr));
+        if (!m_bufferReady || !m_dataReady || !m_mapping || !m_stop || !m_arrived) {
             return;
         }
         m_view = static_cast<const char*>(::MapViewOfFile(m_mapping.Get(), FILE_MAP_READ, 0, 0, kBufferSize));
         if (m_view == nullptr) {
             return;
         }
-        m_thread = std::thread([this] { Read(); });
+        m_thread.Reset(::CreateThread(nullptr, 0, &DebugOutputReader::ThreadMain, this, 0, nullptr));
     }
 
     ~DebugOutputReader() {
-        if (m_thread.joinable()) {
+        if (m_thread) {
             ::SetEvent(m_stop.Get());
-            m_thread.join();
+            ::WaitForSingleObject(m_thread.Get(), INFINITE);
         }
         if (m_view != nullptr) {
             ::UnmapViewOfFile(m_view);
         }
+        ::DeleteCriticalSection(&m_lock);
     }
 
     DebugOutputReader(const DebugOutputReader&) = delete;
@@ -126,23 +126,48 @@ public:
     // Everything this process has written so far; nothing when no monitor could be set
     // up or the system does not hand the lines to one.
     std::optional<std::string> Collected() {
-        if (!m_thread.joinable()) {
+        if (!m_thread) {
             return std::nullopt;
         }
         // A marker line behind the others: once it has arrived, every earlier line has.
         const std::string marker = "vornex-contract-marker-" + std::to_string(++m_markers) + "\n";
         ::OutputDebugStringA(marker.c_str());
-        std::unique_lock lock(m_mutex);
-        if (!m_arrived.wait_for(lock, std::chrono::milliseconds(kTraceWaitMs),
-                                [&] { return m_text.find(marker) != std::string::npos; })) {
-            return std::nullopt;
+        const DWORD deadline = ::GetTickCount() + kTraceWaitMs;
+        for (;;) {
+            {
+                Locked locked(m_lock);
+                const std::size_t at = m_text.find(marker);
+                if (at != std::string::npos) {
+                    m_text.erase(at, marker.size());
+                    return m_text;
+                }
+            }
+            const DWORD now = ::GetTickCount();
+            if (static_cast<LONG>(deadline - now) <= 0 ||
+                ::WaitForSingleObject(m_arrived.Get(), deadline - now) == WAIT_TIMEOUT) {
+                return std::nullopt;
+            }
         }
-        m_text.erase(m_text.find(marker), marker.size());
-        return m_text;
     }
 
 private:
     static constexpr DWORD kBufferSize = 4096;
+
+    class Locked {
+    public:
+        explicit Locked(CRITICAL_SECTION& lock) : m_held(lock) { ::EnterCriticalSection(&m_held); }
+        ~Locked() { ::LeaveCriticalSection(&m_held); }
+        Locked(const Locked&) = delete;
+        Locked& operator=(const Locked&) = delete;
+
+    private:
+        CRITICAL_SECTION& m_held;
+    };
+
+    static DWORD WINAPI ThreadMain(LPVOID self) {
+        static_cast<DebugOutputReader*>(self)->Read();
+        return 0;
+    }
 
     void Read() {
         const DWORD self = ::GetCurrentProcessId();
@@ -160,21 +185,21 @@ private:
             const char* text = m_view + sizeof pid;
             const std::string line(text, ::strnlen(text, kBufferSize - sizeof pid));
             {
-                std::lock_guard lock(m_mutex);
+                Locked locked(m_lock);
                 m_text += line;
             }
-            m_arrived.notify_all();
+            ::SetEvent(m_arrived.Get());
         }
     }
 
+    CRITICAL_SECTION m_lock;
     UniqueKernelHandle m_bufferReady;
     UniqueKernelHandle m_dataReady;
     UniqueKernelHandle m_mapping;
     UniqueKernelHandle m_stop;
+    UniqueKernelHandle m_arrived;
+    UniqueKernelHandle m_thread;
     const char* m_view = nullptr;
-    std::thread m_thread;
-    std::mutex m_mutex;
-    std::condition_variable m_arrived;
     std::string m_text;
     int m_markers = 0;
 };
@@ -186,7 +211,7 @@ public:
         m_filesBefore = FileNamesIn(m_driverDirectory);
         char temp[MAX_PATH] = {};
         ::GetTempPathA(MAX_PATH, temp);
-        static std::atomic<int> counter{0};
+        static int counter = 0;
         m_sourceFolder = std::string(temp) + "vornex-contract-" + std::to_string(::GetCurrentProcessId()) + "-" +
                          std::to_string(++counter);
         ::CreateDirectoryA(m_sourceFolder.c_str(), nullptr);

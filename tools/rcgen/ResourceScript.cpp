@@ -1,5 +1,6 @@
 #include "tools/rcgen/ResourceScript.h"
 
+#include "afx/win32/ControlClasses.h"
 #include "res/DialogTemplate.h"
 #include "res/Icons.h"
 #include "res/ResourceIds.h"
@@ -15,8 +16,6 @@ namespace {
 // Simplified Chinese, the language the program speaks.
 constexpr int kLangChinese = 0x04;
 constexpr int kSubLangChineseSimplified = 0x02;
-// GB2312_CHARSET: the dialogs' font is a Chinese one.
-constexpr int kChineseCharset = 0x86;
 
 constexpr unsigned kManifestResourceId = 1;  // CREATEPROCESS_MANIFEST_RESOURCE_ID
 constexpr unsigned kManifestType = 24;       // RT_MANIFEST
@@ -42,30 +41,6 @@ std::string Quoted(std::string_view text) {
     return out + "\"";
 }
 
-const char* WindowClass(res::ControlKind kind) {
-    switch (kind) {
-        case res::ControlKind::PushButton:
-        case res::ControlKind::CheckBox:
-        case res::ControlKind::RadioButton:
-        case res::ControlKind::GroupBox:
-            return "Button";
-        case res::ControlKind::Static:
-        case res::ControlKind::Icon:
-            return "Static";
-        case res::ControlKind::Edit:
-            return "Edit";
-        case res::ControlKind::ComboBox:
-            return "ComboBox";
-        case res::ControlKind::ListView:
-            return "SysListView32";
-        case res::ControlKind::ProgressBar:
-            return "msctls_progress32";
-        case res::ControlKind::Slider:
-            return "msctls_trackbar32";
-    }
-    return "Static";
-}
-
 // The compiler starts every CONTROL statement from child and visible and adds the bits
 // given, so a hidden control has to take the visible bit away explicitly.
 std::string ControlStyle(std::uint32_t style) {
@@ -81,7 +56,7 @@ std::string ControlLine(const res::ControlTemplate& control) {
     const std::string text =
         control.kind == res::ControlKind::Icon ? std::to_string(control.iconId) : Quoted(control.text);
     std::string line = "    CONTROL " + text + ", " + std::to_string(control.id) + ", " +
-                       Quoted(WindowClass(control.kind)) + ", " + ControlStyle(control.style) + ", " +
+                       Quoted(afx::win32::WindowClassName(control.kind)) + ", " + ControlStyle(control.style) + ", " +
                        std::to_string(control.rect.x) + ", " + std::to_string(control.rect.y) + ", " +
                        std::to_string(control.rect.cx) + ", " + std::to_string(control.rect.cy);
     if (control.exStyle != 0) {
@@ -100,7 +75,7 @@ std::string Dialog(const res::DialogTemplate& dialog) {
     }
     out += "CAPTION " + Quoted(dialog.caption) + "\n";
     out += "FONT " + std::to_string(dialog.font.points) + ", " + Quoted(dialog.font.face) + ", 0, 0, " +
-           Hex(kChineseCharset) + "\n";
+           Hex(afx::win32::kDialogFontCharset) + "\n";
     out += "BEGIN\n";
     for (const res::ControlTemplate& control : dialog.controls) {
         out += ControlLine(control);
