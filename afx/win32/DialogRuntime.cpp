@@ -3,6 +3,7 @@
 
 #include "afx/AfxIds.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace afx::win32 {
@@ -52,6 +53,31 @@ LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     return AfxCallWindowProc(*binding.dialog, message, wParam, lParam);
 }
 
+bool SameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// Centres the dialog over its owner, or over the screen's work area when it has none
+// (or the owner is hidden or minimised), and keeps it inside the work area.
+void CentreOverOwner(HWND window) {
+    RECT area{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    RECT over = area;
+    const HWND owner = ::GetWindow(window, GW_OWNER);
+    if (owner != nullptr && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
+        ::GetWindowRect(owner, &over);
+    }
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    const LONG width = rect.right - rect.left;
+    const LONG height = rect.bottom - rect.top;
+    LONG left = over.left + (over.right - over.left - width) / 2;
+    LONG top = over.top + (over.bottom - over.top - height) / 2;
+    left = std::max(area.left, std::min(left, area.right - width));
+    top = std::max(area.top, std::min(top, area.bottom - height));
+    ::SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_INITDIALOG) {
         return FALSE;  // the subclassed window procedure has dealt with it
@@ -61,7 +87,16 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
     Bindings()[window] = Binding{dialog, original};
     dialog->Attach(window);
-    return AfxCallWindowProc(*dialog, WM_INITDIALOG, wParam, lParam);
+    RECT before{};
+    ::GetWindowRect(window, &before);
+    const LRESULT result = AfxCallWindowProc(*dialog, WM_INITDIALOG, wParam, lParam);
+    // Every template sits at 0,0: a dialog that its initialisation did not place opens
+    // centred, as the classic framework opens it.
+    RECT after{};
+    if (::IsWindow(window) && ::GetWindowRect(window, &after) && SameRect(before, after)) {
+        CentreOverOwner(window);
+    }
+    return result;
 }
 
 // The dialog boxes' modal loops offer every message to this filter first: it catches F1
