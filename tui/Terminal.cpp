@@ -175,13 +175,13 @@ bool Terminal::Start(std::string& error) {
     mouseinterval(0);  // a press is a click at once; no waiting for a double click
 
     m_colours = has_colors() && std::getenv("NO_COLOR") == nullptr;
-    if (m_colours) {
-        start_color();
-        const bool sixteen = COLORS >= 16;
-        for (int role = 0; role < kRoleCount; ++role) {
-            const Look look = ColourLook(static_cast<Role>(role), sixteen);
-            init_pair(PairOf(static_cast<Role>(role)), look.foreground, look.background);
-        }
+    if (m_colours) start_color();
+    const bool sixteen = m_colours && COLORS >= 16;
+    for (int index = 0; index < kRoleCount; ++index) {
+        const auto role = static_cast<Role>(index);
+        const Look look = ColourLook(role, sixteen);
+        if (m_colours) init_pair(PairOf(role), look.foreground, look.background);
+        m_attrs[static_cast<std::size_t>(index)] = m_colours ? look.attrs : MonoLook(role);
     }
 
     std::string restore;
@@ -218,10 +218,11 @@ void Terminal::Show(const Canvas& canvas) {
 
     wchar_t wide[8];
     cchar_t cell;
+    const Cell blank{" ", Style{Role::Desktop}, false};
     for (int y = 0; y < size.height && y + m_origin.y < LINES; ++y) {
         for (int x = 0; x < size.width && x + m_origin.x < COLS; ++x) {
             const Cell& source = canvas.At(x, y);
-            if (source.tail) continue;
+            if (source.tail || source == blank) continue;  // erase() left the desktop there
             const bool wideCell = x + 1 < size.width && canvas.At(x + 1, y).tail;
             Widen(source.glyph, wide, 8);
             // A character the terminal's library measures otherwise would shift the row.
@@ -230,7 +231,7 @@ void Terminal::Show(const Canvas& canvas) {
                 wide[1] = L'\0';
             }
             const Role role = source.style.role;
-            attr_t attrs = m_colours ? ColourLook(role, COLORS >= 16).attrs : MonoLook(role);
+            attr_t attrs = m_attrs[static_cast<std::size_t>(role)];
             if ((source.style.attrs & kAttrBold) != 0) attrs |= A_BOLD;
             if ((source.style.attrs & kAttrUnderline) != 0) attrs |= A_UNDERLINE;
             if ((source.style.attrs & kAttrReverse) != 0) attrs ^= A_REVERSE;

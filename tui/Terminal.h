@@ -2,6 +2,7 @@
 
 #include "tui/Screen.h"
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -39,6 +40,7 @@ private:
     void* m_screen = nullptr;  // SCREEN*
     bool m_open = false;
     bool m_colours = false;
+    std::array<unsigned int, kRoleCount> m_attrs{};  // each role's attributes besides its colours
     CellPoint m_origin;
 };
 
