@@ -303,7 +303,13 @@ Stroke Terminal::Read() {
         timeout(-1);
         if (second == ERR) return Stroke::Char(0x1B);
         if (second == KEY_CODE_YES) {
-            if (next == KEY_RESIZE || next == KEY_MOUSE) {
+            // Alt gives meaning to only a few special keys; before any other, the Escape
+            // was a key of its own, pressed just before.
+            // A key that carries its own Alt (xterm's ESC [ 1 ; 3 B) had its Escape too.
+            const Stroke plain = FromKeyCode(static_cast<int>(next), false);
+            const bool altKey = !plain.alt && (plain.key == TermKey::Up || plain.key == TermKey::Down ||
+                                               (plain.key == TermKey::Function && plain.function == 4));
+            if (next == KEY_RESIZE || next == KEY_MOUSE || !altKey) {
                 ungetch(static_cast<int>(next));
                 return Stroke::Char(0x1B);
             }
