@@ -72,8 +72,8 @@ Look ColourLook(Role role, bool sixteen) {
         case Role::ButtonFocus: return {COLOR_WHITE, COLOR_BLUE, A_BOLD};
         case Role::Field: return {COLOR_BLACK, field, A_NORMAL};
         case Role::Selection: return {COLOR_WHITE, COLOR_BLUE, A_BOLD};
-        case Role::SelectionInactive:
-            return sixteen ? Look{COLOR_WHITE, kDarkGrey, A_NORMAL} : Look{COLOR_WHITE, COLOR_BLACK, A_NORMAL};
+        case Role::SelectionInactive:  // the face's grey on a white field, as Windows shows it
+            return sixteen ? Look{COLOR_BLACK, COLOR_WHITE, A_NORMAL} : Look{COLOR_WHITE, COLOR_BLACK, A_NORMAL};
         case Role::Disabled: return sixteen ? Look{kDarkGrey, COLOR_WHITE, A_NORMAL} : Look{COLOR_BLACK, COLOR_WHITE, A_DIM};
         case Role::Menu: return {COLOR_BLACK, COLOR_WHITE, A_NORMAL};
         case Role::ProgressFill: return {COLOR_BLUE, field, A_NORMAL};

@@ -180,6 +180,22 @@ TEST_F(TuiTest, StringsFromTheSpoolerAreShownEscapedNeverSentToTheTerminal) {
     });
 }
 
+TEST_F(TuiTest, HugeSpoolerListsDrawOnlyWhatShows) {
+    CProbeDlg dialog(kLists);
+    const std::string huge = "LPT1:" + std::string(64 * 1024, 'x');
+    dialog.onInit = [&](CProbeDlg& self) {
+        CListCtrl* list = self.GetDlgItem<CListCtrl>(kList);
+        FillPorts(*list, 0, LVS_EX_GRIDLINES);  // no full-row selection: the item's text is measured
+        for (int row = 0; row < 256; ++row) list->InsertItem(row, huge);
+        list->SetItemState(255, LVIS_SELECTED, LVIS_SELECTED);
+    };
+    WhileShown(dialog, [&](const Desktop& d) {
+        const std::string text = ClientText(d, Render());
+        EXPECT_NE(text.find(" │ LPT1:xxx│"), std::string::npos) << text;  // cut at its column
+        EXPECT_LT(text.size(), 2000u);
+    });
+}
+
 // --- combo boxes ------------------------------------------------------------------
 
 constexpr std::string_view kBauds[] = {"300", "1200", "2400", "4800", "9600", "19200"};
