@@ -11,6 +11,7 @@
 #include <cwchar>
 #include <langinfo.h>
 #include <unistd.h>
+#include <vector>
 
 #include <curses.h>
 
@@ -216,33 +217,44 @@ void Terminal::Show(const Canvas& canvas) {
     bkgdset(' ' | desktopAttrs);
     erase();
 
-    wchar_t wide[8];
-    cchar_t cell;
+    // Runs of cells that look alike go out with one call each.
     const Cell blank{" ", Style{Role::Desktop}, false};
+    const int width = std::min(size.width, COLS - m_origin.x);
+    std::vector<wchar_t> run;
+    wchar_t wide[8];
     for (int y = 0; y < size.height && y + m_origin.y < LINES; ++y) {
-        for (int x = 0; x < size.width && x + m_origin.x < COLS; ++x) {
-            const Cell& source = canvas.At(x, y);
-            if (source.tail || source == blank) continue;  // erase() left the desktop there
-            const bool wideCell = x + 1 < size.width && canvas.At(x + 1, y).tail;
-            Widen(source.glyph, wide, 8);
-            // A character the terminal's library measures otherwise would shift the row.
-            if (wide[0] >= 0x80 && wcwidth(wide[0]) != (wideCell ? 2 : 1)) {
-                wide[0] = L'?';
-                wide[1] = L'\0';
+        for (int x = 0; x < width;) {
+            const Cell& first = canvas.At(x, y);
+            if (first.tail || first == blank) {  // erase() left the desktop there
+                ++x;
+                continue;
             }
-            const Role role = source.style.role;
-            attr_t attrs = m_attrs[static_cast<std::size_t>(role)];
-            if ((source.style.attrs & kAttrBold) != 0) attrs |= A_BOLD;
-            if ((source.style.attrs & kAttrUnderline) != 0) attrs |= A_UNDERLINE;
-            if ((source.style.attrs & kAttrReverse) != 0) attrs ^= A_REVERSE;
-            if ((source.style.attrs & kAttrEscaped) != 0) attrs ^= A_REVERSE;
-            setcchar(&cell, wide, attrs, m_colours ? PairOf(role) : 0, nullptr);
-            mvadd_wch(y + m_origin.y, x + m_origin.x, &cell);
-            if (wideCell && wide[0] == L'?' && x + 1 + m_origin.x < COLS) {
-                mvadd_wch(y + m_origin.y, x + 1 + m_origin.x, &cell);
+            const int start = x;
+            run.clear();
+            for (; x < width; ++x) {
+                const Cell& cell = canvas.At(x, y);
+                if (cell.tail) continue;  // the wide character before it covers it
+                if (cell.style != first.style || cell == blank) break;
+                const bool wideCell = x + 1 < size.width && canvas.At(x + 1, y).tail;
+                const int count = Widen(cell.glyph, wide, 8);
+                // A character the terminal's library measures otherwise would shift the row.
+                if (wide[0] >= 0x80 && wcwidth(wide[0]) != (wideCell ? 2 : 1)) {
+                    run.insert(run.end(), wideCell ? 2 : 1, L'?');
+                } else {
+                    run.insert(run.end(), wide, wide + count);
+                }
             }
+            const Style look = first.style;
+            attr_t attrs = m_attrs[static_cast<std::size_t>(look.role)];
+            if ((look.attrs & kAttrBold) != 0) attrs |= A_BOLD;
+            if ((look.attrs & kAttrUnderline) != 0) attrs |= A_UNDERLINE;
+            if ((look.attrs & kAttrReverse) != 0) attrs ^= A_REVERSE;
+            if ((look.attrs & kAttrEscaped) != 0) attrs ^= A_REVERSE;
+            attr_set(attrs, m_colours ? PairOf(look.role) : 0, nullptr);
+            mvaddnwstr(y + m_origin.y, start + m_origin.x, run.data(), static_cast<int>(run.size()));
         }
     }
+    attr_set(A_NORMAL, 0, nullptr);
     if (const std::optional<CellPoint>& cursor = canvas.Cursor()) {
         move(cursor->y + m_origin.y, cursor->x + m_origin.x);
         curs_set(1);
