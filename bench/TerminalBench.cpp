@@ -3,7 +3,7 @@
 // pseudo-terminal. The frame is complete when its last text has come out and the
 // program has gone quiet (it waits for a key); the time is that of its last byte.
 //
-//     vornex_tui_bench [runs]      (from the build folder: VORNEX and win2k/ are there)
+//     vornex_tui_bench [runs]      (runs VORNEX from the build folder, beside win2k/)
 #include <pty.h>
 
 #include <algorithm>
@@ -113,6 +113,8 @@ Figures Measure(const Program& program, const std::string& machine, int runs) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    // VORNEX and win2k/ sit at the top of the build folder.
+    std::filesystem::current_path(VORNEX_BUILD_DIR);
     char folder[] = "/tmp/vornex-bench-XXXXXX";
     if (mkdtemp(folder) == nullptr) return 1;
     const std::string machine = std::string(folder) + "/machine";
