@@ -1,7 +1,6 @@
 #include "programs/win32/VornexProgram.h"
 
 #include "afx/CWinApp.h"
-#include "app/WizardServices.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32System.h"
@@ -10,15 +9,18 @@
 
 namespace vornex::win32 {
 
-int RunVornexProgram() {
+int RunWizard(const app::WizardServices& services) {
     RestrictDllSearchPath();
+    const app::ScopedWizardServices scoped(services);
+    return AfxWinMain();
+}
 
+int RunVornexProgram() {
     spooler::win32::Win32Spooler spooler;
     platform::win32::Win32Registry registry;
     platform::win32::Win32Files files;
     platform::win32::Win32System system;
-    const app::ScopedWizardServices services({spooler, registry, files, system});
-    return AfxWinMain();
+    return RunWizard({spooler, registry, files, system});
 }
 
 }  // namespace vornex::win32

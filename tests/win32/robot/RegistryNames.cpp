@@ -1,0 +1,32 @@
+// Two helpers of the flow scripts' parser that the host machine keeps in its SQLite
+// registry store (machine/RegistryStore.cpp), which the Windows build does not have:
+// the same rules, for the robot's copy of the parser.
+#include "machine/RegistryStore.h"
+
+namespace machine {
+
+std::string FoldName(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return folded;
+}
+
+bool ParseRootedKeyPath(std::string_view text, RootKey& root, std::string& subKey) {
+    const std::size_t slash = text.find('\\');
+    const std::string head = FoldName(text.substr(0, slash));
+    if (head == "HKLM" || head == "HKEY_LOCAL_MACHINE") {
+        root = RootKey::LocalMachine;
+    } else if (head == "HKCU" || head == "HKEY_CURRENT_USER") {
+        root = RootKey::CurrentUser;
+    } else {
+        return false;
+    }
+    subKey = slash == std::string_view::npos ? std::string() : std::string(text.substr(slash + 1));
+    return true;
+}
+
+}  // namespace machine
