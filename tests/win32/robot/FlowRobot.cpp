@@ -17,6 +17,7 @@ using flows::Quote;
 
 // Long enough for an install with its real wait and a message box.
 constexpr DWORD kSettleMs = 30000;
+constexpr DWORD kPaintFlushMs = 300;
 
 std::string Padded(int line) {
     char buffer[16];
@@ -205,8 +206,11 @@ void FlowRobot::TakeScreenshot(const FlowStep& step) {
         return;
     }
     // Painting waits until a queue is empty: make the windows paint now, all of them.
+    // What the wizard's thread drew reaches the X server once that thread waits for
+    // input again; a screenshot is an end-to-end matter, so it may wait a moment for it.
     m_screen.RepaintAll();
     Settle();
+    ::Sleep(kPaintFlushMs);
     const std::string caption = m_ended ? std::string("ended") : Screen::Caption(m_screen.ActiveWindow());
     const std::string file = SaveScreenshot(m_shots, m_script.name, ++m_shotCount, caption);
     if (file.empty()) {

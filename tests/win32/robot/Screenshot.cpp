@@ -12,13 +12,19 @@
 namespace robot {
 namespace {
 
-// Letters, digits, spaces and a few signs survive in a file name; the rest goes.
+// A caption as a plain file name: ASCII letters and digits, lower case, words joined
+// by hyphens ("关于 VORNEX" -> "vornex", "Select OS" -> "select-os").
 std::string FileSafe(const std::string& text) {
     std::string safe;
     for (unsigned char c : text) {
-        if (std::isalnum(c) || c == ' ' || c == '-' || c == '_' || c == '.' || c >= 0x80) {
-            safe.push_back(static_cast<char>(c));
+        if (c < 0x80 && std::isalnum(c)) {
+            safe.push_back(static_cast<char>(std::tolower(c)));
+        } else if (c == ' ' && !safe.empty() && safe.back() != '-') {
+            safe.push_back('-');
         }
+    }
+    while (!safe.empty() && safe.back() == '-') {
+        safe.pop_back();
     }
     return safe.empty() ? std::string("window") : safe;
 }
