@@ -3,10 +3,8 @@
 #include "afx/ProgramName.h"
 #include "afx/host/HelpFile.h"
 #include "afx/win32/WideText.h"
+#include "platform/win32/Handles.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace afx::win32 {
@@ -19,12 +17,22 @@ void Say(const std::string& text, const std::string& caption) {
     ::MessageBoxW(::GetActiveWindow(), Widen(text).c_str(), Widen(caption).c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
-std::optional<std::string> ReadFile(const std::string& path) {
-    std::ifstream file(std::filesystem::path(Widen(path)), std::ios::binary);
-    if (!file) {
+// The whole file, read with the system's own calls (the C++ file streams would bring
+// a runtime function that Windows 2000 lacks).
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    const HANDLE opened = ::CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
-    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const platform::win32::UniqueKernelHandle file(opened);
+    std::string contents;
+    char chunk[4096];
+    DWORD read = 0;
+    while (::ReadFile(file.Get(), chunk, sizeof chunk, &read, nullptr) && read > 0) {
+        contents.append(chunk, read);
+    }
+    return contents;
 }
 
 }  // namespace
@@ -32,7 +40,7 @@ std::optional<std::string> ReadFile(const std::string& path) {
 void ShowHelpTopic(std::string_view helpFilePath, DWORD context) {
     const std::string path(helpFilePath);
     const std::string caption = ProgramTitle(path) + " Help";
-    const std::optional<std::string> contents = ReadFile(path);
+    const std::optional<std::string> contents = ReadWholeFile(path);
     if (!contents) {
         Say("The help file " + path + " could not be opened.", caption);
         return;
