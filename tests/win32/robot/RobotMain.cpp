@@ -178,6 +178,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         Publish(options, error.Describe(script.name.empty() ? options.flow : script.name) + "\n");
         return kBadScript;
     }
+    // The transcript names the script by its file name, wherever the copy played lies.
+    const std::size_t slash = script.name.find_last_of("/\\");
+    if (slash != std::string::npos) {
+        script.name = script.name.substr(slash + 1);
+    }
     const flows::MachineChoice choice = script.setup.machine.value_or(flows::MachineChoice::Found);
     if (choice == flows::MachineChoice::Fakes) {
         Publish(options, "flow " + script.name + ": not run here: it needs the test doubles ('machine fakes')\n");
