@@ -1,7 +1,7 @@
 #include "flows/FlowScript.h"
 
 #include "flows/FlowTokens.h"
-#include "machine/RegistryStore.h"
+#include "machine/RegistryNames.h"
 
 #include <algorithm>
 #include <array>

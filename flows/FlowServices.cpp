@@ -1,7 +1,7 @@
 #include "flows/FlowServices.h"
 
 #include "flows/FlowRig.h"
-#include "machine/RegistryStore.h"
+#include "machine/RegistryNames.h"
 
 #include <algorithm>
 

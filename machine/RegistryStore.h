@@ -1,6 +1,7 @@
 #pragma once
 
 #include "machine/MachineStatus.h"
+#include "machine/RegistryNames.h"
 #include "platform/Registry.h"
 
 #include <chrono>
@@ -118,14 +119,5 @@ private:
     bool m_writing = false;
     std::string m_lastError;
 };
-
-// "HKEY_LOCAL_MACHINE" / "HKEY_CURRENT_USER".
-const char* RootKeyName(RootKey root);
-// Splits "HKLM\SOFTWARE\..." (also HKEY_LOCAL_MACHINE, HKCU, HKEY_CURRENT_USER, any
-// case) into its root and the rest; false when it names no known root.
-bool ParseRootedKeyPath(std::string_view text, RootKey& root, std::string& subKey);
-
-// ASCII upper-casing, the comparison Windows applies to registry names.
-std::string FoldName(std::string_view name);
 
 }  // namespace machine
