@@ -18,20 +18,6 @@ std::string Padded(int line)
 
 }  // namespace
 
-std::string WithoutMnemonics(std::string_view caption)
-{
-    std::string plain;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] != '&') {
-            plain.push_back(caption[i]);
-        } else if (i + 1 < caption.size() && caption[i + 1] == '&') {
-            plain.push_back('&');
-            ++i;
-        }
-    }
-    return plain;
-}
-
 FlowRunner::FlowRunner(const FlowScript& script, FlowServices& services) : m_script(script), m_services(services)
 {
     m_transcript = "flow " + script.name + " on " + services.Rig().Description() + "\n";

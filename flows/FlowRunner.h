@@ -77,7 +77,4 @@ private:
 // `realWait`: the install's final wait really waits.
 FlowOutcome RunFlow(const FlowScript& script, FlowRig& rig, const FlowTarget& target, bool realWait = false);
 
-// "&Next >" -> "Next >", "&&" -> "&": a caption as the screen matches it.
-std::string WithoutMnemonics(std::string_view caption);
-
 }  // namespace flows

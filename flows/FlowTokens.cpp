@@ -175,4 +175,18 @@ std::string Quote(std::string_view text)
     return "\"" + shown + "\"";
 }
 
+std::string WithoutMnemonics(std::string_view caption)
+{
+    std::string plain;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] != '&') {
+            plain.push_back(caption[i]);
+        } else if (i + 1 < caption.size() && caption[i + 1] == '&') {
+            plain.push_back('&');
+            ++i;
+        }
+    }
+    return plain;
+}
+
 }  // namespace flows

@@ -33,4 +33,7 @@ bool Tokenize(std::string_view line, std::vector<Token>& tokens, std::string& er
 // to its first and last characters when it is long.
 std::string Quote(std::string_view text);
 
+// "&Next >" -> "Next >", "&&" -> "&": a caption as the screen matches it.
+std::string WithoutMnemonics(std::string_view caption);
+
 }  // namespace flows

@@ -4,6 +4,7 @@
 #include "afx/Afx.h"
 #include "afx/host/Desktop.h"
 #include "flows/FlowRunner.h"
+#include "flows/FlowTokens.h"
 #include "tests/flows/FakeRig.h"
 
 #include <gtest/gtest.h>

@@ -14,6 +14,7 @@ namespace {
 using flows::FlowStep;
 using flows::Op;
 using flows::Quote;
+using flows::WithoutMnemonics;
 
 // Long enough for an install with its real wait and a message box.
 constexpr DWORD kSettleMs = 30000;
@@ -34,19 +35,6 @@ std::string Join(const std::vector<int>& numbers) {
         text += (text.empty() ? "" : " ") + std::to_string(number);
     }
     return text;
-}
-
-std::string WithoutMnemonics(std::string_view caption) {
-    std::string plain;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] != '&') {
-            plain.push_back(caption[i]);
-        } else if (i + 1 < caption.size() && caption[i + 1] == '&') {
-            plain.push_back('&');
-            ++i;
-        }
-    }
-    return plain;
 }
 
 std::optional<std::string> ReadValueText(platform::Registry& registry, const FlowStep& step, std::string& text) {

@@ -1,31 +1,20 @@
 #include "tests/win32/robot/Screen.h"
 
 #include "afx/win32/WideText.h"
+#include "flows/FlowTokens.h"
 
 namespace robot {
 namespace {
 
 constexpr int kMessageBoxTextId = 0xFFFF;
 
-std::string Quote(const std::string& text) { return "\"" + text + "\""; }
+using flows::Quote;
+using flows::WithoutMnemonics;
 
 std::string ClassOf(HWND window) {
     wchar_t name[64] = {};
     ::GetClassNameW(window, name, 64);
     return afx::win32::Narrow(name);
-}
-
-std::string WithoutMnemonics(const std::string& caption) {
-    std::string plain;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] != '&') {
-            plain.push_back(caption[i]);
-        } else if (i + 1 < caption.size() && caption[i + 1] == '&') {
-            plain.push_back('&');
-            ++i;
-        }
-    }
-    return plain;
 }
 
 BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
