@@ -1,6 +1,7 @@
 #include "flows/FlowRunner.h"
 
 #include "flows/FlowTokens.h"
+#include "flows/RefusalVerdict.h"
 
 #include <cstdio>
 
@@ -77,24 +78,11 @@ bool FlowRunner::ResolvePendingAction()
     const std::optional<std::string> refusal = std::move(m_refusal);
     m_refusal.reset();
     const bool refusalExpected = m_next < m_script.steps.size() && m_script.steps[m_next].op == Op::ExpectRefused;
-    if (!refusalExpected) {
-        if (refusal)
-            Record(action, false, "refused: " + *refusal);
-        else
-            Record(action, true);
-        return !m_stopped;
-    }
-    const FlowStep& expect = m_script.steps[m_next++];
-    if (!refusal) {
-        Record(action, true);
-        Record(expect, false, "the action was taken, not refused");
-    } else if (expect.text && refusal->find(*expect.text) == std::string::npos) {
-        Record(action, true, "refused: " + *refusal);
-        Record(expect, false, "refused for another reason: " + *refusal);
-    } else {
-        Record(action, true, "refused: " + *refusal);
-        Record(expect, true);
-    }
+    const FlowStep* expect = refusalExpected ? &m_script.steps[m_next++] : nullptr;
+    const RefusalVerdict verdict = JudgeRefusal(refusal, expect);
+    Record(action, verdict.action.ok, verdict.action.detail);
+    if (expect != nullptr)
+        Record(*expect, verdict.expectation->ok, verdict.expectation->detail);
     return !m_stopped;
 }
 

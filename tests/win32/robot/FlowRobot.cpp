@@ -2,6 +2,7 @@
 
 #include "flows/FlowRig.h"
 #include "flows/FlowTokens.h"
+#include "flows/RefusalVerdict.h"
 #include "platform/Registry.h"
 #include "tests/win32/robot/Actions.h"
 #include "tests/win32/robot/Screenshot.h"
@@ -167,24 +168,11 @@ void FlowRobot::RunAction(const FlowStep& step) {
         m_ui.ClearProgress();
         refusal = event ? Perform(*event, active, m_screen) : std::optional<std::string>("nothing to do");
     }
-    if (!refusalExpected) {
-        if (refusal) {
-            Record(step, false, "refused: " + *refusal);
-        } else {
-            Record(step, true);
-        }
-        return;
-    }
-    const FlowStep& expect = m_script.steps[m_next++];
-    if (!refusal) {
-        Record(step, true);
-        Record(expect, false, "the action was taken, not refused");
-    } else if (expect.text && refusal->find(*expect.text) == std::string::npos) {
-        Record(step, true, "refused: " + *refusal);
-        Record(expect, false, "refused for another reason: " + *refusal);
-    } else {
-        Record(step, true, "refused: " + *refusal);
-        Record(expect, true);
+    const FlowStep* expect = refusalExpected ? &m_script.steps[m_next++] : nullptr;
+    const flows::RefusalVerdict verdict = flows::JudgeRefusal(refusal, expect);
+    Record(step, verdict.action.ok, verdict.action.detail);
+    if (expect != nullptr) {
+        Record(*expect, verdict.expectation->ok, verdict.expectation->detail);
     }
 }
 
