@@ -10,6 +10,7 @@
 #include "afx/win32/Help.h"
 #include "afx/win32/WideText.h"
 #include "res/DialogTemplate.h"
+#include "tests/win32/HaveDisplay.h"
 
 #include <gtest/gtest.h>
 
@@ -113,15 +114,6 @@ MessageSeen SeeMessageBox(const std::function<void()>& show) {
     ::KillTimer(nullptr, timer);
     g_seen = nullptr;
     return seen;
-}
-
-bool HaveDisplay() {
-    const HWND probe = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    if (probe == nullptr) {
-        return false;
-    }
-    ::DestroyWindow(probe);
-    return true;
 }
 
 class Win32Dialogs : public ::testing::Test {

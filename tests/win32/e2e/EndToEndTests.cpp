@@ -8,6 +8,7 @@
 #include "afx/win32/WideText.h"
 #include "platform/win32/Handles.h"
 #include "tests/win32/e2e/RemoteWizard.h"
+#include "tests/win32/HaveDisplay.h"
 
 #include <gtest/gtest.h>
 
@@ -110,15 +111,6 @@ std::string DriverDirectory() {
     char environment[] = "Windows NT x86";
     ::GetPrinterDriverDirectoryA(nullptr, environment, 1, reinterpret_cast<LPBYTE>(buffer), sizeof buffer, &needed);
     return buffer;
-}
-
-bool HaveDisplay() {
-    const HWND probe = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    if (probe == nullptr) {
-        return false;
-    }
-    ::DestroyWindow(probe);
-    return true;
 }
 
 class EndToEnd : public ::testing::Test {
