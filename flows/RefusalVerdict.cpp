@@ -14,4 +14,12 @@ RefusalVerdict JudgeRefusal(const std::optional<std::string>& refusal, const Flo
     return {{true, refusedDetail}, LineVerdict{true, {}}};
 }
 
+std::string ClosingLine(int held, std::optional<int> failedLine, std::size_t notRun)
+{
+    if (!failedLine)
+        return "PASSED: " + std::to_string(held) + " lines held\n";
+    return "FAILED at line " + std::to_string(*failedLine) + " (" + std::to_string(held) +
+           " lines held before it, " + std::to_string(notRun) + " not run)\n";
+}
+
 }  // namespace flows

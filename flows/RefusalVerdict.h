@@ -23,4 +23,8 @@ struct RefusalVerdict {
 
 RefusalVerdict JudgeRefusal(const std::optional<std::string>& refusal, const FlowStep* expectRefused);
 
+// The last line of a transcript: "PASSED: 12 lines held", or where it failed, how many
+// lines held before it and how many were not run.
+std::string ClosingLine(int held, std::optional<int> failedLine, std::size_t notRun);
+
 }  // namespace flows

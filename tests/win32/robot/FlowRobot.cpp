@@ -135,13 +135,7 @@ RobotOutcome FlowRobot::Run() {
     RobotOutcome outcome;
     outcome.passed = !m_failedLine.has_value();
     outcome.failedLine = m_failedLine;
-    const std::size_t notRun = m_script.steps.size() - m_next;
-    if (outcome.passed) {
-        m_transcript += "PASSED: " + std::to_string(m_held) + " lines held\n";
-    } else {
-        m_transcript += "FAILED at line " + std::to_string(*m_failedLine) + " (" + std::to_string(m_held) +
-                        " lines held before it, " + std::to_string(notRun) + " not run)\n";
-    }
+    m_transcript += flows::ClosingLine(m_held, m_failedLine, m_script.steps.size() - m_next);
     outcome.transcript = m_transcript;
     return outcome;
 }
